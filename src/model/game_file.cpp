@@ -18,12 +18,16 @@ bool openRegularFile(const std::string& path, int flags, int& fd) {
   fd = ::open(path.c_str(), flags | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  bool usable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  // A file whose write permission was taken away is meant to stay as it is, even for a
+  // user (such as root) whom the system would let write it.
+  const bool forWriting = (flags & O_ACCMODE) != O_RDONLY;
+  if (usable && forWriting && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) usable = false;
+  if (!usable) {
     ::close(fd);
     fd = -1;
-    return false;
   }
-  return true;
+  return usable;
 }
 
 }  // namespace

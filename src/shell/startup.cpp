@@ -34,10 +34,10 @@ std::string identifyGameFile(Game& game, const std::string& gameFileName) {
   // them is refused rather than written past its end.
   const std::uint32_t needed = requiredFileSize(game.version());
   if (game.file.size() < needed) {
-    const std::string name(game.version().name);
+    const std::string key(game.version().key);
     game.versionIndex = -1;
-    return "ERROR: The file \"" + gameFileName + "\" is too short for the " + name +
-           ": it needs " + std::to_string(needed) + " bytes.";
+    return "ERROR: \"" + gameFileName + "\" is too short for version " + key +
+           " (needs " + std::to_string(needed) + " bytes).";
   }
   return {};
 }
