@@ -69,7 +69,7 @@ int runInteractive(const std::vector<std::string>& args) {
     utf8 = vorn::glyphSetForLocale() == vorn::GlyphSet::Unicode;
     result = vorn::runEditor(console, game, args);
   } catch (const vorn::IoError& error) {
-    std::fprintf(stderr, "vorn2edit: input/output error: %s\n", error.what());
+    std::fprintf(stderr, "vorn2edit: %s\n", error.what());
     return 1;
   }
   if (!result.errorLine.empty()) std::fprintf(stderr, "%s\n", result.errorLine.c_str());
