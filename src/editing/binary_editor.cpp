@@ -32,11 +32,9 @@ std::string editedHexText(const EditorContext& ed) {
   return fieldHexText(ed.game, ed.selectedSection(), ed.selectedItem(), ed.selectedField(), true);
 }
 
-// Binary editing has no list: the first list text keeps the value the field had when the
-// popup opened, so that a full redraw shows the same old value.
-std::string& openingValue(EditorContext& ed) {
-  return ed.view().listNames[0];
-}
+// The value the field had when the popup opened, so that a full redraw shows the same
+// old value after bits were toggled.
+std::string& openingValue(EditorContext& ed) { return ed.view().binaryOldValue; }
 
 }  // namespace
 

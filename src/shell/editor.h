@@ -41,6 +41,7 @@ struct ViewState {
   std::vector<std::string> listNames = std::vector<std::string>(kMaxListEntries);
   bool researchMode = false;
   bool bitEditMode = false;
+  std::string binaryOldValue;  // the spaced hex text of the field when binary editing began
 
   PaneState& pane(int p) { return panes[p]; }
   const PaneState& pane(int p) const { return panes[p]; }

@@ -13,6 +13,7 @@
 #include "screen/main_screen.h"
 #include "shell/keys.h"
 #include "shell/navigation.h"
+#include "support/field_lookup.h"
 #include "support/game_fixture.h"
 #include "values/value_names.h"
 #include "values/value_text.h"
@@ -22,49 +23,14 @@ namespace {
 
 using builder::GameImage;
 using testing::TestEditor;
+using testing::FieldRef;
+using testing::firstFieldOfType;
+using testing::openList;
+using testing::placeCursors;
 
 constexpr int kDemo = 0;
 constexpr int kUs107 = 3;
 constexpr int kItem = 1;
-
-struct FieldAt {
-  int section;
-  int field;
-};
-
-// The first field of a data type in the sections that the section pane lists.
-FieldAt fieldOfType(int type) {
-  for (int section = 0; section <= kLastSection; ++section) {
-    const FieldTable& fields = *sectionDef(section).fields;
-    for (int field = 0; field < kFieldTableSize; ++field)
-      if (fields[field].type == type) return {section, field};
-  }
-  throw std::logic_error("no field of type " + std::to_string(type));
-}
-
-// Puts the cursors of the three main panes on the field, as the moving keys would.
-void selectField(EditorContext& ed, int section, int item, int field) {
-  ed.view().pane(kSectionPane) = PaneState{0, 0, 2, kLastSection};
-  ed.view().focus = kSectionPane;
-  stepForward(ed, section);
-  selectSection(ed);
-  ed.view().focus = kItemPane;
-  stepForward(ed, item);
-  ed.view().focus = kFieldPane;
-  stepForward(ed, field);
-  redrawScreen(ed);
-}
-
-// Opens the list of the selected field as the edit popup does: list drawn with the cursor
-// on the first entry, then preselected.
-void openList(EditorContext& ed) {
-  ed.view().previousFocus = ed.view().focus;
-  ed.view().focus = kPopupPane;
-  ed.view().pane(kPopupPane) = PaneState{};
-  drawFocusFrame(ed, kPopupPane);
-  drawFocusedPane(ed);
-  preselectList(ed);
-}
 
 void moveCursor(TestEditor& t, int moves) {
   for (int n = 0; n < moves; ++n) t.pressExtended(key::Down);
@@ -135,12 +101,12 @@ TEST(SelectionList, OpensOnTheCurrentValueAndSpaceWritesTheChoice) {
   };
   for (const ChoiceCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const FieldAt at = fieldOfType(c.type);
+    const FieldRef at = firstFieldOfType(c.type, 0);
     GameImage image(c.version);
     image.nameAllItems();
     image.setField(at.section, kItem, at.field, c.stored);
     TestEditor t(image);
-    selectField(t.ed, at.section, kItem, at.field);
+    placeCursors(t.ed, at.section, kItem, at.field);
     openList(t.ed);
 
     std::string cursorText = c.cursorText;
@@ -160,10 +126,10 @@ TEST(SelectionList, OpensOnTheCurrentValueAndSpaceWritesTheChoice) {
 }
 
 TEST(SelectionList, Percent8FullStepStores255AndReopensUnmarkedOnIt) {
-  const FieldAt at = fieldOfType(Percent8);
+  const FieldRef at = firstFieldOfType(Percent8, 0);
   GameImage image(kUs107);
   TestEditor t(image);
-  selectField(t.ed, at.section, kItem, at.field);
+  placeCursors(t.ed, at.section, kItem, at.field);
   openList(t.ed);
   t.pressExtended(key::End);
   expectCursorOn(t, 16, "  100.00 %");
@@ -189,14 +155,14 @@ TEST(SelectionList, BitListChangesOnlyItsBitOfTheSharedByte) {
       {0x00, {"NO", "Yes"}, 0, 1, 0x04},
       {0x04, {"No", "YES"}, 1, 0, 0x04},
   };
-  const FieldAt at = fieldOfType(Bit3);
+  const FieldRef at = firstFieldOfType(Bit3, 0);
   for (const BitCase& c : cases) {
     SCOPED_TRACE(c.before);
     GameImage image(kUs107);
     const std::uint32_t offset = image.fieldOffset(at.section, kItem, at.field);
     image.bytes()[offset] = c.before;
     TestEditor t(image);
-    selectField(t.ed, at.section, kItem, at.field);
+    placeCursors(t.ed, at.section, kItem, at.field);
     openList(t.ed);
     EXPECT_EQ(t.ed.view().pane(kPopupPane).lastIndex, 1);
     EXPECT_EQ(shownRow(t.console, 1 - c.cursor), padded(c.shown[1 - c.cursor], 32));
@@ -219,13 +185,13 @@ TEST(SelectionList, GraphicsListEndsWithTheReleasesLastFrame) {
       {2, 354, "353   Transparent pixel  "}, {3, 355, "354   Transparent pixel  "},
       {4, 355, "354   Transparent pixel  "}, {5, 355, "354   Transparent pixel  "},
   };
-  const FieldAt at = fieldOfType(Graphics);
+  const FieldRef at = firstFieldOfType(Graphics, 0);
   for (const GraphicsCase& c : cases) {
     SCOPED_TRACE(c.version);
     GameImage image(c.version);
     image.setField(at.section, kItem, at.field, 5);
     TestEditor t(image);
-    selectField(t.ed, at.section, kItem, at.field);
+    placeCursors(t.ed, at.section, kItem, at.field);
     openList(t.ed);
     const ViewState& view = t.ed.view();
     EXPECT_EQ(view.pane(kPopupPane).lastIndex, c.lastIndex);
@@ -237,7 +203,7 @@ TEST(SelectionList, GraphicsListEndsWithTheReleasesLastFrame) {
 }
 
 TEST(SelectionList, PakListIsTheRunOfArchivesAtTheStartOfTheFileTable) {
-  const FieldAt at = fieldOfType(ParentPak);
+  const FieldRef at = firstFieldOfType(ParentPak, 0);
   ASSERT_EQ(at.section, kFiles);
   const std::vector<std::string> names{"Sound.PAK", "music.pak", "GFX.PAK", "README.TXT", "X.PAK"};
   GameImage image(kUs107);
@@ -245,7 +211,7 @@ TEST(SelectionList, PakListIsTheRunOfArchivesAtTheStartOfTheFileTable) {
     image.setName(kFiles, static_cast<int>(k), names[k]);
   image.setField(kFiles, 4, at.field, 1);
   TestEditor t(image);
-  selectField(t.ed, kFiles, 4, at.field);
+  placeCursors(t.ed, kFiles, 4, at.field);
   openList(t.ed);
 
   EXPECT_EQ(t.ed.view().pane(kPopupPane).lastIndex, 2);
@@ -261,13 +227,13 @@ TEST(SelectionList, PakListIsTheRunOfArchivesAtTheStartOfTheFileTable) {
 }
 
 TEST(SelectionList, EmptyPakListShowsNothingAndWritesNothing) {
-  const FieldAt at = fieldOfType(ParentPak);
+  const FieldRef at = firstFieldOfType(ParentPak, 0);
   GameImage image(kUs107);
   image.setName(kFiles, 0, "README.TXT");
   image.setName(kFiles, 1, "A.PAK");
   image.setField(kFiles, 2, at.field, 1);
   TestEditor t(image);
-  selectField(t.ed, kFiles, 2, at.field);
+  placeCursors(t.ed, kFiles, 2, at.field);
   openList(t.ed);
 
   EXPECT_EQ(t.ed.view().pane(kPopupPane).lastIndex, -1);
@@ -278,27 +244,27 @@ TEST(SelectionList, EmptyPakListShowsNothingAndWritesNothing) {
 }
 
 TEST(SelectionList, PakListHoldsAtMost256Archives) {
-  const FieldAt at = fieldOfType(ParentPak);
+  const FieldRef at = firstFieldOfType(ParentPak, 0);
   GameImage image(kUs107);
   const int count = versionCatalogue()[kUs107].table(kFiles).itemCount;
   ASSERT_GT(count, 257);
   for (int k = 0; k < count; ++k) image.setName(kFiles, k, "F" + std::to_string(k) + ".PAK");
   TestEditor t(image);
-  selectField(t.ed, kFiles, 0, at.field);
+  placeCursors(t.ed, kFiles, 0, at.field);
   openList(t.ed);
   EXPECT_EQ(t.ed.view().pane(kPopupPane).lastIndex, 255);
   EXPECT_EQ(t.ed.view().listNames[255], "  f255.pak");
 }
 
 TEST(SelectionList, LongEntriesAreCutAtThePopupsBlankedWidthAndMarksShowMore) {
-  const FieldAt at = fieldOfType(UnitType);
+  const FieldRef at = firstFieldOfType(UnitType, 0);
   GameImage image(kUs107);
   image.nameAllItems();
   const std::string longName(60, 'n');
   image.setName(kUnits, 0, longName);
   image.setField(at.section, kItem, at.field, 0xFFFF);
   TestEditor t(image);
-  selectField(t.ed, at.section, kItem, at.field);
+  placeCursors(t.ed, at.section, kItem, at.field);
   openList(t.ed);
 
   // Row 1 is unit 0: its entry is cut at column 49, the rest of the popup row stays blank.
@@ -314,11 +280,11 @@ TEST(SelectionList, LongEntriesAreCutAtThePopupsBlankedWidthAndMarksShowMore) {
 }
 
 TEST(SelectionList, EscapeClosesWithoutWritingAndEntryTypesHaveNoList) {
-  const FieldAt at = fieldOfType(Percent16);
+  const FieldRef at = firstFieldOfType(Percent16, 0);
   GameImage image(kUs107);
   image.setField(at.section, kItem, at.field, 64);
   TestEditor t(image);
-  selectField(t.ed, at.section, kItem, at.field);
+  placeCursors(t.ed, at.section, kItem, at.field);
   openList(t.ed);
   moveCursor(t, 3);
   t.press(key::Escape);
@@ -328,9 +294,13 @@ TEST(SelectionList, EscapeClosesWithoutWritingAndEntryTypesHaveNoList) {
 
   for (int type : {Dword, SignedByte, Word, StringRef, Character}) {
     SCOPED_TRACE(type);
-    const FieldAt entry = fieldOfType(type);
-    selectField(t.ed, entry.section, kItem, entry.field);
-    openList(t.ed);
+    const FieldRef entry = firstFieldOfType(type, 0);
+    placeCursors(t.ed, entry.section, kItem, entry.field);
+    // Enter would run the typed entry; build the popup pane as the popup does first.
+    t.ed.view().previousFocus = kFieldPane;
+    t.ed.view().focus = kPopupPane;
+    t.ed.view().pane(kPopupPane) = PaneState{};
+    drawFocusedPane(t.ed);
     EXPECT_EQ(t.ed.view().pane(kPopupPane).lastIndex, -1);
     t.press(key::Space);
     EXPECT_EQ(t.ed.view().focus, kPopupPane);

@@ -10,6 +10,7 @@
 #include "screen/main_screen.h"
 #include "shell/keys.h"
 #include "shell/navigation.h"
+#include "support/field_lookup.h"
 #include "support/game_fixture.h"
 #include "values/lists.h"
 
@@ -18,38 +19,16 @@ namespace {
 
 using builder::GameImage;
 using testing::TestEditor;
+using testing::FieldRef;
+using testing::firstFieldOfType;
+using testing::openList;
+using testing::placeCursors;
 
 constexpr int kUs107 = 3;
 constexpr int kItem = 4;
 constexpr std::uint16_t kFiller = 0xF314;
 
-int animScriptField() {
-  const FieldTable& fields = *sectionDef(kStructures).fields;
-  for (int field = 0; field < kFieldTableSize; ++field)
-    if (fields[field].type == AnimScript) return field;
-  throw std::logic_error("no AnimScript field");
-}
-
-// Puts the cursors of the three main panes on the field, as the moving keys would.
-void selectField(EditorContext& ed, int section, int item, int field) {
-  ed.view().focus = kSectionPane;
-  stepForward(ed, section);
-  selectSection(ed);
-  ed.view().focus = kItemPane;
-  stepForward(ed, item);
-  ed.view().focus = kFieldPane;
-  stepForward(ed, field);
-  redrawScreen(ed);
-}
-
-void openList(EditorContext& ed) {
-  ed.view().previousFocus = ed.view().focus;
-  ed.view().focus = kPopupPane;
-  ed.view().pane(kPopupPane) = PaneState{};
-  drawFocusFrame(ed, kPopupPane);
-  drawFocusedPane(ed);
-  preselectList(ed);
-}
+int animScriptField() { return firstFieldOfType(AnimScript).field; }
 
 std::string padded(std::string text, std::size_t width) {
   text.resize(width, ' ');
@@ -76,7 +55,7 @@ GameImage scriptImage(const std::vector<std::uint16_t>& words, std::uint32_t low
 struct ScriptListing {
   explicit ScriptListing(const std::vector<std::uint16_t>& words, std::uint32_t lowBits = 0)
       : image(scriptImage(words, lowBits)), t(image) {
-    selectField(t.ed, kStructures, kItem, animScriptField());
+    placeCursors(t.ed, kStructures, kItem, animScriptField());
     openList(t.ed);
   }
   std::vector<std::string> lines() const {

@@ -9,7 +9,7 @@
 
 #include "builder/game_file_builder.h"
 #include "support/game_fixture.h"
-#include "values/field_lookup.h"
+#include "support/field_lookup.h"
 
 namespace vorn {
 namespace {

@@ -11,6 +11,7 @@
 #include "screen/main_screen.h"
 #include "shell/keys.h"
 #include "shell/navigation.h"
+#include "support/field_lookup.h"
 #include "support/game_fixture.h"
 #include "values/lists.h"
 #include "values/value_text.h"
@@ -20,46 +21,13 @@ namespace {
 
 using builder::GameImage;
 using testing::TestEditor;
+using testing::FieldRef;
+using testing::firstFieldOfType;
+using testing::openList;
+using testing::placeCursors;
 
 constexpr int kUs107 = 3;
 constexpr int kItem = 2;
-
-struct FieldAt {
-  int section;
-  int field;
-};
-
-FieldAt fieldOfType(int type) {
-  for (int section = 0; section <= kLastSection; ++section) {
-    const FieldTable& fields = *sectionDef(section).fields;
-    for (int field = 0; field < kFieldTableSize; ++field)
-      if (fields[field].type == type) return {section, field};
-  }
-  throw std::logic_error("no field of type " + std::to_string(type));
-}
-
-// Puts the cursors of the three main panes on the field, as the moving keys would.
-void selectField(EditorContext& ed, int section, int item, int field) {
-  ed.view().pane(kSectionPane) = PaneState{0, 0, 2, kLastSection};
-  ed.view().focus = kSectionPane;
-  stepForward(ed, section);
-  selectSection(ed);
-  ed.view().focus = kItemPane;
-  stepForward(ed, item);
-  ed.view().focus = kFieldPane;
-  stepForward(ed, field);
-  redrawScreen(ed);
-}
-
-// Opens the popup list of the selected field as the edit popup does.
-void openList(EditorContext& ed) {
-  ed.view().previousFocus = ed.view().focus;
-  ed.view().focus = kPopupPane;
-  ed.view().pane(kPopupPane) = PaneState{};
-  drawFocusFrame(ed, kPopupPane);
-  drawFocusedPane(ed);
-  preselectList(ed);
-}
 
 // Opens the binary editor's state by hand: every bit of the field on one line.
 void openBinaryEditor(EditorContext& ed, int bit) {
@@ -97,12 +65,12 @@ void expectFileIs(const TestEditor& t, const GameImage& image) {
 }
 
 TEST(SwitchSet, OwnershipListMarksMembersAndSpaceTogglesTheChosenHouse) {
-  const FieldAt at = fieldOfType(Ownership);
+  const FieldRef at = firstFieldOfType(Ownership, 0);
   GameImage image(kUs107);
   image.nameAllItems();
   image.setField(at.section, kItem, at.field, 0x06);
   TestEditor t(image);
-  selectField(t.ed, at.section, kItem, at.field);
+  placeCursors(t.ed, at.section, kItem, at.field);
   openList(t.ed);
   const Game& game = t.ed.game;
   const auto house = [&](int k) { return itemName(game, kHouses, k); };
@@ -145,12 +113,12 @@ TEST(SwitchSet, SpaceFlipsOneMemberAndKeepsBitsBeyondTheItems) {
   };
   for (const ToggleCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const FieldAt at = fieldOfType(c.type);
+    const FieldRef at = firstFieldOfType(c.type, 0);
     GameImage image(kUs107);
     image.nameAllItems();
     image.setField(at.section, kItem, at.field, c.stored);
     TestEditor t(image);
-    selectField(t.ed, at.section, kItem, at.field);
+    placeCursors(t.ed, at.section, kItem, at.field);
     openList(t.ed);
     moveDown(t, c.row);
     ASSERT_EQ(t.ed.view().pane(kPopupPane).selected(), c.row);
@@ -167,11 +135,11 @@ TEST(SwitchSet, SpaceFlipsOneMemberAndKeepsBitsBeyondTheItems) {
 }
 
 TEST(SwitchSet, EscapeAfterTogglesKeepsThem) {
-  const FieldAt at = fieldOfType(Prerequisites);
+  const FieldRef at = firstFieldOfType(Prerequisites, 0);
   GameImage image(kUs107);
   image.nameAllItems();
   TestEditor t(image);
-  selectField(t.ed, at.section, kItem, at.field);
+  placeCursors(t.ed, at.section, kItem, at.field);
   openList(t.ed);
   t.press(key::Space);
   moveDown(t, 3);
@@ -200,13 +168,13 @@ TEST(SwitchSet, BinaryEditingTogglesTheChosenBitOfAnyField) {
   };
   for (const BitCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const FieldAt at = fieldOfType(c.type);
+    const FieldRef at = firstFieldOfType(c.type, 0);
     GameImage image(kUs107);
     const std::uint32_t offset = image.fieldOffset(at.section, kItem, at.field);
     const int width = std::max(1, fieldWidth(at.section, at.field));
     image.setLittleEndian(offset, c.stored, width);
     TestEditor t(image);
-    selectField(t.ed, at.section, kItem, at.field);
+    placeCursors(t.ed, at.section, kItem, at.field);
     openBinaryEditor(t.ed, c.bit);
 
     t.press(key::Space);

@@ -8,7 +8,7 @@
 #include "builder/game_file_builder.h"
 #include "model/catalogue.h"
 #include "support/game_fixture.h"
-#include "values/field_lookup.h"
+#include "support/field_lookup.h"
 
 namespace vorn {
 namespace {
