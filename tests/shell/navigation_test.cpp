@@ -158,6 +158,35 @@ TEST(KeyDispatch, OnlyTheLastKeyOfABurstCounts) {
   EXPECT_EQ(t.console.pendingKeys(), 0u);
 }
 
+TEST(KeyDispatch, TheOpenEditPopupTakesOnlyItsOwnKeys) {
+  TestEditor t{GameImage(3)};
+  t.pressExtended(key::Right);
+  t.pressExtended(key::Right);
+  for (int i = 0; i < 4; ++i) t.pressExtended(key::Down);  // "Generate shadow", a yes/no list
+  t.press(key::Enter);
+  ASSERT_EQ(t.ed.view().focus, kPopupPane);
+  const std::string before = t.console.screenDump();
+  // Help, information screens, dumps, the profile and research mode wait for the main screen.
+  for (std::uint8_t scan : {key::F1, key::F7, key::F8, key::F9, key::F10, key::F11, key::F12}) {
+    t.pressExtended(scan);
+    EXPECT_EQ(t.ed.state.lastKey, 0) << int(scan);
+  }
+  for (char letter : std::string("hslvnri")) t.press(static_cast<std::uint8_t>(letter));
+  EXPECT_EQ(t.ed.view().focus, kPopupPane);
+  EXPECT_EQ(t.console.screenDump(), before);
+  t.press(key::Escape);  // closes the popup, does not end the program
+  EXPECT_EQ(t.ed.view().focus, kFieldPane);
+  EXPECT_NE(t.ed.state.lastKey, key::Quit);
+  // F3 from the list closes it without a change; F3 again opens the hexadecimal entry.
+  t.press(key::Enter);
+  t.pressExtended(key::F3);
+  EXPECT_EQ(t.ed.view().focus, kFieldPane);
+  t.console.pushExtended(key::F3);
+  t.console.pushKeys("\b\bA\r");
+  handleKey(t.ed);
+  EXPECT_EQ(t.bytes()[fieldAddress(t.open.game, kUnits, 0, 4)], 0xA0);
+}
+
 TEST(KeyDispatch, EscapeOnTheMainScreenEndsTheLoop) {
   TestEditor t{GameImage(3)};
   t.press(key::Escape);
