@@ -1,0 +1,128 @@
+// Benchmarks of the worst cases on the largest release (1.07-EU, 676 files): run by hand
+// with ./build/vorn2_bench. Every value is read afresh from the game file, as the editor
+// does, so these measure the real cost of a key.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "builder/game_file_builder.h"
+#include "editing/research.h"
+#include "ini/profile.h"
+#include "ini/profile_reader.h"
+#include "ini/rules_dump.h"
+#include "platform/memory_console.h"
+#include "screen/main_screen.h"
+#include "shell/keys.h"
+#include "shell/main_loop.h"
+#include "shell/startup.h"
+#include "values/value_text.h"
+
+namespace {
+
+using namespace vorn;
+
+constexpr int kEuropean = 4;
+
+// A named 1.07-EU file in a temporary directory, opened as the editor opens it.
+struct BenchGame {
+  BenchGame() {
+    char pattern[] = "/tmp/vorn2-bench-XXXXXX";
+    directory = ::mkdtemp(pattern);
+    path = directory + "/VORN2.EXE";
+    builder::GameImage image(kEuropean);
+    image.nameAllItems();
+    image.writeTo(path);
+    game.file.open(path);
+    game.versionIndex = kEuropean;
+  }
+  ~BenchGame() {
+    game.file.close();
+    std::system(("rm -rf '" + directory + "'").c_str());
+  }
+  std::string directory;
+  std::string path;
+  Game game;
+};
+
+struct BenchEditor {
+  BenchEditor() : ed{console, bench.game, {}} {
+    ed.state.gameFileName = "VORN2.EXE";
+    ed.state.gameFilePath = bench.path;
+    initEditorState(ed);
+  }
+  void press(std::uint8_t scanCode) {
+    console.pushExtended(scanCode);
+    handleKey(ed);
+  }
+  BenchGame bench;
+  MemoryConsole console;
+  EditorContext ed;
+};
+
+void goToFiles(BenchEditor& b) {
+  b.press(key::End);
+}
+
+void BM_ResearchMoveInFiles(benchmark::State& state) {
+  BenchEditor b;
+  goToFiles(b);
+  toggleResearchMode(b.ed);
+  b.press(key::Right);
+  b.press(key::Right);
+  bool down = true;
+  for (auto _ : state) {
+    b.press(down ? key::Down : key::Up);
+    down = !down;
+  }
+}
+BENCHMARK(BM_ResearchMoveInFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_SectionChangeToFiles(benchmark::State& state) {
+  BenchEditor b;
+  for (int i = 0; i < 6; ++i) b.press(key::Down);  // Music
+  bool down = true;
+  for (auto _ : state) {
+    b.press(down ? key::Down : key::Up);  // Files and back
+    down = !down;
+  }
+}
+BENCHMARK(BM_SectionChangeToFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRedraw(benchmark::State& state) {
+  BenchEditor b;
+  for (auto _ : state) redrawScreen(b.ed);
+}
+BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_ValueTextsOfFiles(benchmark::State& state) {
+  BenchGame bench;
+  const bool compact = state.range(0) != 0;
+  for (auto _ : state) {
+    for (int item = 0; item < bench.game.itemCount(kFiles); ++item) {
+      for (int field = 0; field <= lastFieldIndex(kFiles); ++field) {
+        benchmark::DoNotOptimize(valueText(bench.game, kFiles, item, field, compact));
+      }
+    }
+  }
+}
+BENCHMARK(BM_ValueTextsOfFiles)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_RulesDumpText(benchmark::State& state) {
+  BenchGame bench;
+  for (auto _ : state) benchmark::DoNotOptimize(rulesDumpText(bench.game));
+}
+BENCHMARK(BM_RulesDumpText)->Unit(benchmark::kMillisecond);
+
+void BM_ProfileLoad(benchmark::State& state) {
+  BenchGame bench;
+  const std::string profile = profileText(bench.game);
+  for (auto _ : state) benchmark::DoNotOptimize(readProfile(bench.game, profile));
+}
+BENCHMARK(BM_ProfileLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
