@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "builder/game_file_builder.h"
@@ -13,6 +14,7 @@
 #include "ini/profile.h"
 #include "ini/profile_reader.h"
 #include "ini/rules_dump.h"
+#include "model/versions.h"
 #include "platform/memory_console.h"
 #include "screen/main_screen.h"
 #include "shell/keys.h"
@@ -37,6 +39,7 @@ struct BenchGame {
     image.writeTo(path);
     game.file.open(path);
     game.versionIndex = kEuropean;
+    game.file.setRequiredSize(requiredFileSize(game.version()));
   }
   ~BenchGame() {
     game.file.close();
@@ -97,10 +100,15 @@ void BM_FullRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
 
+// Arguments: compact form or not; inside one read batch (as a dump or a pane reads them) or
+// each value on its own (as after a single key).
 void BM_ValueTextsOfFiles(benchmark::State& state) {
   BenchGame bench;
   const bool compact = state.range(0) != 0;
+  const bool batched = state.range(1) != 0;
   for (auto _ : state) {
+    std::optional<ReadBatch> batch;
+    if (batched) batch.emplace(bench.game.file);
     for (int item = 0; item < bench.game.itemCount(kFiles); ++item) {
       for (int field = 0; field <= lastFieldIndex(kFiles); ++field) {
         benchmark::DoNotOptimize(valueText(bench.game, kFiles, item, field, compact));
@@ -108,13 +116,25 @@ void BM_ValueTextsOfFiles(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(BM_ValueTextsOfFiles)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ValueTextsOfFiles)
+    ->Args({1, 1})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RulesDumpText(benchmark::State& state) {
   BenchGame bench;
   for (auto _ : state) benchmark::DoNotOptimize(rulesDumpText(bench.game));
 }
 BENCHMARK(BM_RulesDumpText)->Unit(benchmark::kMillisecond);
+
+void BM_RulesDumpWritten(benchmark::State& state) {
+  BenchGame bench;
+  const std::string path = bench.directory + "/rules-1.07-EU.ini";
+  for (auto _ : state) writeRulesDump(bench.game, path);
+}
+BENCHMARK(BM_RulesDumpWritten)->Unit(benchmark::kMillisecond);
 
 void BM_ProfileLoad(benchmark::State& state) {
   BenchGame bench;

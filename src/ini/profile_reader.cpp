@@ -79,6 +79,7 @@ std::string_view skipReasonText(ProfileSkip reason) {
 }
 
 ProfileLoadReport readProfile(Game& game, std::string_view text) {
+  const ReadBatch batch(game.file);
   ReaderState state{game, {}, {}};
   std::string line;
   bool lineStarted = false;

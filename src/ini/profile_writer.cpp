@@ -37,6 +37,7 @@ std::string profilePath(std::string_view gameFilePath) {
 }
 
 std::string profileText(const Game& game) {
+  const ReadBatch batch(game.file);
   std::string text;
   appendLine(text, createdWithLine());
   appendLine(text, "");

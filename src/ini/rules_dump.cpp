@@ -48,6 +48,7 @@ std::string rulesDumpPath(const Game& game, std::string_view gameFilePath) {
 }
 
 std::string rulesDumpText(const Game& game) {
+  const ReadBatch batch(game.file);
   std::string text = rulesDumpHeaderText(game.version());
   // Sections in number order: the Movement section (-1), hidden on screen, comes first.
   for (int section = kFirstSection; section <= kLastSection; ++section) {

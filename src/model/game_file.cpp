@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -40,6 +41,7 @@ bool GameFile::open(const std::string& path) {
   close();
   if (!openRegularFile(path, O_RDWR, fd_)) return false;
   path_ = path;
+  requiredSize_ = 0;
   return true;
 }
 
@@ -47,6 +49,7 @@ bool GameFile::openReadOnly(const std::string& path) {
   close();
   if (!openRegularFile(path, O_RDONLY, fd_)) return false;
   path_ = path;
+  requiredSize_ = 0;
   return true;
 }
 
@@ -54,6 +57,7 @@ void GameFile::close() {
   if (fd_ < 0) return;
   int fd = fd_;
   fd_ = -1;
+  blocks_.clear();
   if (::close(fd) != 0) {
     std::string message = "\"" + path_ + "\": " + std::strerror(errno);
     throw IoError(message);
@@ -64,11 +68,77 @@ void GameFile::fail(const char* what) const {
   throw IoError("\"" + path_ + "\": " + what + ": " + std::strerror(errno));
 }
 
-std::uint32_t GameFile::size() const {
+void GameFile::failChanged(const std::string& what) const {
+  throw IoError("\"" + path_ + "\": " + what);
+}
+
+std::uint32_t GameFile::querySize() const {
   struct stat info {};
   if (::fstat(fd_, &info) != 0) fail("size");
-  if (info.st_size > 0xFFFFFFFFLL) return 0xFFFFFFFFu;
-  return static_cast<std::uint32_t>(info.st_size);
+  // Removed, or replaced by another file under its name: whatever is written now is lost.
+  if (info.st_nlink == 0) failChanged("the game file was removed");
+  const std::uint32_t bytes =
+      info.st_size > 0xFFFFFFFFLL ? 0xFFFFFFFFu : static_cast<std::uint32_t>(info.st_size);
+  // Cut by another program: the tables are gone, and a write would leave a hole of zeros.
+  if (bytes < requiredSize_) {
+    failChanged("the game file was cut short to " + std::to_string(bytes) + " bytes");
+  }
+  return bytes;
+}
+
+std::uint32_t GameFile::size() const {
+  return batchDepth_ > 0 ? batchSize_ : querySize();
+}
+
+void GameFile::checkIntact() const {
+  querySize();
+}
+
+std::size_t GameFile::readDirect(std::uint32_t offset, std::uint8_t* destination,
+                                 std::size_t count) const {
+  ssize_t got = 0;
+  do {
+    got = ::pread(fd_, destination, count, static_cast<off_t>(offset));
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) fail("read");
+  return static_cast<std::size_t>(got);
+}
+
+const GameFile::Block& GameFile::cachedBlock(std::uint32_t index) const {
+  std::unique_ptr<Block>& block = blocks_[index];
+  if (!block) {
+    block = std::make_unique<Block>();
+    block->length = static_cast<std::uint32_t>(
+        readDirect(index * kBlockSize, block->bytes.data(), block->bytes.size()));
+  }
+  return *block;
+}
+
+std::size_t GameFile::readBytes(std::uint32_t offset, std::uint8_t* destination,
+                                std::size_t count) const {
+  // A read beyond the end of the file comes back short; the missing bytes count as zeros.
+  if (batchDepth_ == 0) return readDirect(offset, destination, count);
+  if (offset >= batchSize_) return 0;
+  if (count > batchSize_ - offset) count = batchSize_ - offset;
+  std::size_t done = 0;
+  while (done < count) {
+    const std::uint32_t at = offset + static_cast<std::uint32_t>(done);
+    const Block& block = cachedBlock(at / kBlockSize);
+    const std::uint32_t start = at % kBlockSize;
+    if (start >= block.length) break;
+    const std::size_t piece = std::min<std::size_t>(count - done, block.length - start);
+    std::memcpy(destination + done, block.bytes.data() + start, piece);
+    done += piece;
+  }
+  return done;
+}
+
+void GameFile::forgetBlocks(std::uint32_t offset, std::size_t count) const {
+  if (blocks_.empty() || count == 0) return;
+  const std::uint32_t last = offset + static_cast<std::uint32_t>(count) - 1;
+  for (std::uint32_t index = offset / kBlockSize; index <= last / kBlockSize; ++index) {
+    blocks_.erase(index);
+  }
 }
 
 std::uint8_t GameFile::readByte(std::uint32_t offset) const {
@@ -77,19 +147,8 @@ std::uint8_t GameFile::readByte(std::uint32_t offset) const {
 
 std::uint32_t GameFile::readLittleEndian(std::uint32_t offset, int count) const {
   count = clampCount(count);
-  const std::uint32_t fileSize = size();
-  if (offset >= fileSize) return 0;
   std::array<std::uint8_t, 4> buffer{};
-  const std::uint32_t available = fileSize - offset;
-  const auto wanted = static_cast<std::size_t>(available < static_cast<std::uint32_t>(count)
-                                                   ? available
-                                                   : static_cast<std::uint32_t>(count));
-  ssize_t got = 0;
-  do {
-    got = ::pread(fd_, buffer.data(), wanted, static_cast<off_t>(offset));
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) fail("read");
-  // A file that shrank since the size query reads as zeros beyond its new end.
+  readBytes(offset, buffer.data(), static_cast<std::size_t>(count));
   std::uint32_t value = 0;
   for (int i = 0; i < count; ++i) value |= static_cast<std::uint32_t>(buffer[i]) << (8 * i);
   return value;
@@ -105,12 +164,16 @@ void GameFile::writeByte(std::uint32_t offset, std::uint8_t value) {
 
 void GameFile::writeLittleEndian(std::uint32_t offset, std::uint32_t value, int count) {
   count = clampCount(count);
+  // A change is never written into a file that was removed or cut short meanwhile.
+  checkIntact();
   std::array<std::uint8_t, 4> buffer{};
   for (int i = 0; i < count; ++i) buffer[i] = byteOf(value, i);
+  // The blocks this write touches are read again when next asked for.
+  forgetBlocks(offset, static_cast<std::size_t>(count));
   ssize_t written = 0;
   do {
-    written = ::pwrite(fd_, buffer.data(), static_cast<std::size_t>(count),
-                       static_cast<off_t>(offset));
+    written =
+        ::pwrite(fd_, buffer.data(), static_cast<std::size_t>(count), static_cast<off_t>(offset));
   } while (written < 0 && errno == EINTR);
   if (written < 0) fail("write");
   if (written != count) {
@@ -120,19 +183,21 @@ void GameFile::writeLittleEndian(std::uint32_t offset, std::uint32_t value, int 
 }
 
 std::string GameFile::readZeroTerminatedString(std::uint32_t offset) const {
+  std::array<std::uint8_t, kMaxStringLength> buffer{};
+  const std::size_t got = readBytes(offset, buffer.data(), buffer.size());
   std::string text;
-  const std::uint32_t fileSize = size();
-  if (offset >= fileSize) return text;
-  std::array<char, kMaxStringLength> buffer{};
-  const std::uint32_t available = fileSize - offset;
-  const std::size_t wanted = available < kMaxStringLength ? available : kMaxStringLength;
-  ssize_t got = 0;
-  do {
-    got = ::pread(fd_, buffer.data(), wanted, static_cast<off_t>(offset));
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) fail("read");
-  for (ssize_t i = 0; i < got && buffer[i] != '\0'; ++i) text.push_back(buffer[i]);
+  for (std::size_t i = 0; i < got && buffer[i] != 0; ++i)
+    text.push_back(static_cast<char>(buffer[i]));
   return text;
+}
+
+ReadBatch::ReadBatch(const GameFile& file) : file_(file) {
+  if (file_.batchDepth_ == 0) file_.batchSize_ = file_.querySize();
+  ++file_.batchDepth_;
+}
+
+ReadBatch::~ReadBatch() {
+  if (--file_.batchDepth_ == 0) file_.blocks_.clear();
 }
 
 int clampCount(int count) {

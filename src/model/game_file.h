@@ -1,12 +1,19 @@
-// Byte access to the open game executable. Nothing is cached: every value is read from
-// the file when it is asked for. A value of 1 to 4 bytes is read with one positioned read
-// and written with one positioned write, so neither a crash nor another program ever sees
-// half a value.
+// Byte access to the open game executable. Every value is read from the file when it is
+// asked for. A value of 1 to 4 bytes is read with one positioned read and written with one
+// positioned write, so neither a crash nor another program ever sees half a value.
+//
+// Drawing a pane or writing a dump reads hundreds of values; a ReadBatch around such work
+// reads each 4 KiB block of the file it touches once, with the size asked for once, and
+// forgets them all when it ends. Batches never outlive the drawing or the dump they serve,
+// so a value shown after the next key is read from the file again.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 namespace vorn {
 
@@ -32,8 +39,14 @@ class GameFile {
   bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
 
-  // The size is asked for at every call.
+  // The size is asked for at every call (once per batch inside a ReadBatch). Throws IoError
+  // when the file was removed or replaced since it was opened, or cut below the required
+  // size: the tables the editor shows and writes are then no longer in it.
   std::uint32_t size() const;
+  // The size the file must keep while it is open (that of the identified release's tables).
+  void setRequiredSize(std::uint32_t bytes) { requiredSize_ = bytes; }
+  // Asks the system whether the file is still the one opened and long enough (see size()).
+  void checkIntact() const;
 
   // 0 at or beyond the end of the file, without touching it.
   std::uint8_t readByte(std::uint32_t offset) const;
@@ -50,9 +63,41 @@ class GameFile {
   std::string readZeroTerminatedString(std::uint32_t offset) const;
 
  private:
+  friend class ReadBatch;
+  static constexpr std::uint32_t kBlockSize = 4096;
+  struct Block {
+    std::uint32_t length = 0;  // short for the last block of the file
+    std::array<std::uint8_t, kBlockSize> bytes{};
+  };
+
   [[noreturn]] void fail(const char* what) const;
+  [[noreturn]] void failChanged(const std::string& what) const;
+  std::uint32_t querySize() const;
+  // Copies up to count bytes at offset into destination; returns how many the file holds.
+  std::size_t readBytes(std::uint32_t offset, std::uint8_t* destination, std::size_t count) const;
+  std::size_t readDirect(std::uint32_t offset, std::uint8_t* destination, std::size_t count) const;
+  const Block& cachedBlock(std::uint32_t index) const;
+  void forgetBlocks(std::uint32_t offset, std::size_t count) const;
+
   int fd_ = -1;
   std::string path_;
+  std::uint32_t requiredSize_ = 0;
+  mutable int batchDepth_ = 0;
+  mutable std::uint32_t batchSize_ = 0;
+  mutable std::unordered_map<std::uint32_t, std::unique_ptr<Block>> blocks_;
+};
+
+// Serves the reads of one drawing or one dump from blocks read once (see above). Batches
+// may nest; the outermost one asks for the size and drops the blocks when it ends.
+class ReadBatch {
+ public:
+  explicit ReadBatch(const GameFile& file);
+  ~ReadBatch();
+  ReadBatch(const ReadBatch&) = delete;
+  ReadBatch& operator=(const ReadBatch&) = delete;
+
+ private:
+  const GameFile& file_;
 };
 
 int clampCount(int count);

@@ -51,7 +51,9 @@ std::string cut(std::string text, std::size_t length) {
   return text;
 }
 
-std::string_view sectionLabel(int section) { return sectionDef(section).label; }
+std::string_view sectionLabel(int section) {
+  return sectionDef(section).label;
+}
 
 // The text of row `row` of a main pane, as drawn from the caches.
 std::string paneRowText(EditorContext& ed, int pane, int row) {
@@ -105,8 +107,7 @@ std::string valueCellText(EditorContext& ed, int field) {
 void drawTitleBar(EditorContext& ed) {
   Console& console = ed.console;
   drawRun(console, 1, 1, kScreenColumns, doubleFrame.horizontal);
-  writeAt(console, 3, 1,
-          " " + std::string(editorTitle) + " " + std::string(editorVersion) + " ");
+  writeAt(console, 3, 1, " " + std::string(editorTitle) + " " + std::string(editorVersion) + " ");
   const int authorLength = static_cast<int>(editorAuthor.size());
   writeAt(console, 74 - authorLength, 1, " by " + std::string(editorAuthor) + " ");
 }
@@ -169,7 +170,9 @@ void refreshValues(EditorContext& ed) {
   const PaneState& fields = view.pane(kFieldPane);
   const int n = std::min(fields.lastIndex, fields.lastRow);
   // Every value is read before the first one is drawn.
-  for (int r = 0; r <= n; ++r) view.valueTexts[r] = cut(valueCellText(ed, fields.topIndex + r), kValueTextLength);
+  const ReadBatch batch(ed.game.file);
+  for (int r = 0; r <= n; ++r)
+    view.valueTexts[r] = cut(valueCellText(ed, fields.topIndex + r), kValueTextLength);
   for (int r = 0; r <= n; ++r) {
     setRowColours(ed, kFieldPane, r);
     drawValueCell(ed, r, valueColumn - 1);
@@ -199,7 +202,9 @@ void drawPane(EditorContext& ed, int pane) {
   drawScrollMarks(ed, pane);
 }
 
-void drawFocusedPane(EditorContext& ed) { drawPane(ed, ed.view().focus); }
+void drawFocusedPane(EditorContext& ed) {
+  drawPane(ed, ed.view().focus);
+}
 
 void drawMainPanes(EditorContext& ed) {
   drawPane(ed, kSectionPane);
@@ -216,7 +221,8 @@ void drawPaneRow(EditorContext& ed, int pane, int row) {
   drawRun(ed.console, area.left, area.top + row, paneWidth[pane], ' ');
   ed.console.moveTo(area.left + 1, area.top + row);
   if (pane == kPopupPane) {
-    if (state.lastIndex >= 0) ed.console.writeText(listEntryText(view.listNames[state.topIndex + row]));
+    if (state.lastIndex >= 0)
+      ed.console.writeText(listEntryText(view.listNames[state.topIndex + row]));
   } else {
     ed.console.writeText(paneRowText(ed, pane, row));
     if (pane == kFieldPane) drawValueCell(ed, row, valueColumn);
@@ -233,7 +239,9 @@ void redrawRow(EditorContext& ed, int pane, int row) {
   drawPaneRow(ed, pane, row);
 }
 
-void redrawCursorRow(EditorContext& ed, int pane) { redrawRow(ed, pane, ed.view().pane(pane).cursorRow); }
+void redrawCursorRow(EditorContext& ed, int pane) {
+  redrawRow(ed, pane, ed.view().pane(pane).cursorRow);
+}
 
 void redrawCursorRows(EditorContext& ed) {
   if (ed.view().focus != kPopupPane) {
@@ -248,7 +256,8 @@ void redrawCursorRows(EditorContext& ed) {
 void drawScrollMarks(EditorContext& ed, int pane) {
   const PaneState& state = ed.view().pane(pane);
   const bool moreAbove = state.topIndex > 0;
-  const bool moreBelow = state.lastRow < state.lastIndex && state.lastIndex - state.lastRow > state.topIndex;
+  const bool moreBelow =
+      state.lastRow < state.lastIndex && state.lastIndex - state.lastRow > state.topIndex;
   const bool focused = pane == ed.view().focus;
   const FrameCharSet& set = frameChars(focused);
   ed.console.setForeground(focused ? kWhite : kLightGrey);
@@ -263,6 +272,7 @@ void drawScrollMarks(EditorContext& ed, int pane) {
 }
 
 void loadItemList(EditorContext& ed) {
+  const ReadBatch batch(ed.game.file);
   ViewState& view = ed.view();
   const int section = ed.selectedSection();
   view.pane(kFieldPane).lastIndex = lastFieldIndex(section);

@@ -157,6 +157,7 @@ int getCommand(const std::string& file, const std::vector<std::string>& paths, b
     }
   }
   if (failed) return 1;
+  const ReadBatch batch(game.file);
   for (std::size_t k = 0; k < fields.size(); ++k) {
     const FieldPath& f = fields[k];
     out << paths[k] << " = ";

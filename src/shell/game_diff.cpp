@@ -62,6 +62,8 @@ void diffSectionByName(std::vector<std::string>& lines, const Game& a, const Gam
 
 std::vector<std::string> diffGames(const Game& a, const Game& b, const std::string& nameA,
                                    const std::string& nameB) {
+  const ReadBatch batchA(a.file);
+  const ReadBatch batchB(b.file);
   std::vector<std::string> lines;
   const bool sameRelease = a.versionIndex == b.versionIndex;
   for (int section = kFirstSection; section <= kLastSection; ++section) {

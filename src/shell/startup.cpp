@@ -36,9 +36,10 @@ std::string identifyGameFile(Game& game, const std::string& gameFileName) {
   if (game.file.size() < needed) {
     const std::string key(game.version().key);
     game.versionIndex = -1;
-    return "ERROR: \"" + gameFileName + "\" is too short for version " + key +
-           " (needs " + std::to_string(needed) + " bytes).";
+    return "ERROR: \"" + gameFileName + "\" is too short for version " + key + " (needs " +
+           std::to_string(needed) + " bytes).";
   }
+  game.file.setRequiredSize(needed);
   return {};
 }
 

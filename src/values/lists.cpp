@@ -230,6 +230,7 @@ void buildBitList(EditorContext& ed, int bit) {
 }
 
 void buildList(EditorContext& ed) {
+  const ReadBatch batch(ed.game.file);
   if (ed.view().bitEditMode) {
     drawBinaryValue(ed);
     return;

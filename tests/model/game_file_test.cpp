@@ -1,8 +1,12 @@
 #include "model/game_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "builder/game_file_builder.h"
@@ -15,29 +19,81 @@ namespace {
 std::string writeBytes(const std::vector<std::uint8_t>& bytes) {
   const std::string path = testing::tempPath("bytes.bin");
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
-TEST(GameFile, ReadsBytesInsideTheFileAndZeroBeyond) {
-  std::vector<std::uint8_t> bytes(1000);
-  bytes[999] = 0xAB;
+// Every read gives the same result on its own and inside a read batch, which serves it
+// from 4 KiB blocks of the file.
+class GameFileReads : public ::testing::TestWithParam<bool> {
+ protected:
+  void open(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_TRUE(file.open(writeBytes(bytes)));
+    if (GetParam()) batch.emplace(file);
+  }
   GameFile file;
-  ASSERT_TRUE(file.open(writeBytes(bytes)));
-  EXPECT_EQ(file.size(), 1000u);
+  std::optional<ReadBatch> batch;
+};
+
+TEST_P(GameFileReads, BytesInsideTheFileAndZeroBeyond) {
+  std::vector<std::uint8_t> bytes(5000);
+  bytes[999] = 0xAB;
+  bytes[4095] = 0x34;  // a value across the first block boundary
+  bytes[4096] = 0x12;
+  bytes[4999] = 0xCD;
+  open(bytes);
+  EXPECT_EQ(file.size(), 5000u);
   EXPECT_EQ(file.readByte(999), 0xAB);
-  EXPECT_EQ(file.readByte(1000), 0);
+  EXPECT_EQ(file.readLittleEndian(4095, 2), 0x1234u);
+  EXPECT_EQ(file.readSignedLittleEndian(4094, 3), 0x123400);
+  EXPECT_EQ(file.readByte(4999), 0xCD);
   EXPECT_EQ(file.readByte(5000), 0);
+  EXPECT_EQ(file.readByte(9000), 0);
   // A value that runs over the end reads zeros for the missing bytes.
-  EXPECT_EQ(file.readLittleEndian(999, 2), 0xABu);
+  EXPECT_EQ(file.readLittleEndian(4999, 4), 0xCDu);
 }
 
-TEST(GameFile, CountsAreClampedToOneAndFour) {
+TEST_P(GameFileReads, ZeroTerminatedStrings) {
+  std::vector<std::uint8_t> bytes(4090, 0);
+  bytes.insert(bytes.end(), 150, 'x');  // runs over the block boundary
+  bytes.push_back(0);
+  bytes.push_back('A');  // last byte, no terminator
+  open(bytes);
+  EXPECT_EQ(file.readZeroTerminatedString(4090), std::string(100, 'x'));
+  EXPECT_EQ(file.readZeroTerminatedString(4239), "x");
+  EXPECT_EQ(file.readZeroTerminatedString(4241), "A");
+  EXPECT_EQ(file.readZeroTerminatedString(4242), "");
+}
+
+TEST_P(GameFileReads, AWriteIsReadBackAtOnce) {
+  open(std::vector<std::uint8_t>(8192, 0));
+  EXPECT_EQ(file.readLittleEndian(4094, 4), 0u);
+  file.writeLittleEndian(4094, 0x12345678, 4);
+  EXPECT_EQ(file.readLittleEndian(4094, 4), 0x12345678u);
+  EXPECT_EQ(file.readByte(4097), 0x12);
+}
+
+INSTANTIATE_TEST_SUITE_P(DirectAndBatched, GameFileReads, ::testing::Bool());
+
+TEST(ReadBatch, AChangeByAnotherProgramIsSeenOnceTheBatchEnds) {
+  const std::string path = writeBytes(std::vector<std::uint8_t>(100, 0));
   GameFile file;
-  ASSERT_TRUE(file.open(writeBytes({0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07})));
-  EXPECT_EQ(file.readLittleEndian(0, 0), 0x01u);
-  EXPECT_EQ(file.readLittleEndian(0, 7), 0x04030201u);
-  EXPECT_EQ(file.readSignedLittleEndian(0, 0), 1);
+  ASSERT_TRUE(file.open(path));
+  GameFile other;
+  ASSERT_TRUE(other.open(path));
+  {
+    const ReadBatch outer(file);
+    EXPECT_EQ(file.readByte(10), 0);
+    {
+      const ReadBatch inner(file);
+      EXPECT_EQ(file.readByte(10), 0);
+    }
+    other.writeByte(10, 7);
+  }
+  EXPECT_EQ(file.readByte(10), 7);
+  const ReadBatch next(file);
+  EXPECT_EQ(file.readByte(10), 7);
 }
 
 TEST(GameFile, WritesOnlyTheCountedBytesAndReadsThemBack) {
@@ -49,15 +105,51 @@ TEST(GameFile, WritesOnlyTheCountedBytesAndReadsThemBack) {
   EXPECT_EQ(builder::readWholeFile(path), (std::vector<std::uint8_t>{0, 0x78, 0x56, 0, 0}));
 }
 
-TEST(GameFile, ZeroTerminatedStrings) {
-  std::vector<std::uint8_t> bytes(150, 'x');
-  bytes.push_back(0);
-  bytes.push_back('A');  // last byte, no terminator
-  GameFile file;
-  ASSERT_TRUE(file.open(writeBytes(bytes)));
-  EXPECT_EQ(file.readZeroTerminatedString(0), std::string(100, 'x'));
-  EXPECT_EQ(file.readZeroTerminatedString(151), "A");
-  EXPECT_EQ(file.readZeroTerminatedString(152), "");
+// A file removed, replaced or cut short by another program while it is open: the size
+// query, a new batch and every write report it, and nothing is written.
+TEST(GameFile, AFileRemovedOrCutShortIsReportedAndNotWritten) {
+  struct Case {
+    const char* what;
+    void (*change)(const std::string& path);
+    std::string error;
+  };
+  const Case cases[] = {
+      {"removed", [](const std::string& path) { ::unlink(path.c_str()); },
+       "the game file was removed"},
+      {"replaced",
+       [](const std::string& path) {
+         const std::string copy = writeBytes(std::vector<std::uint8_t>(1000, 0));
+         ::rename(copy.c_str(), path.c_str());
+       },
+       "the game file was removed"},
+      {"cut short", [](const std::string& path) { ASSERT_EQ(::truncate(path.c_str(), 999), 0); },
+       "the game file was cut short to 999 bytes"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = writeBytes(std::vector<std::uint8_t>(1000, 0));
+    GameFile file;
+    ASSERT_TRUE(file.open(path));
+    file.setRequiredSize(1000);
+    EXPECT_NO_THROW(file.checkIntact());
+    c.change(path);
+    const std::string expected = "\"" + path + "\": " + c.error;
+    for (const auto& operation :
+         std::vector<std::function<void()>>{[&] { file.checkIntact(); }, [&] { (void)file.size(); },
+                                            [&] { const ReadBatch batch(file); },
+                                            [&] { file.writeLittleEndian(10, 0xFFFF, 2); }}) {
+      try {
+        operation();
+        ADD_FAILURE() << "no IoError";
+      } catch (const IoError& error) {
+        EXPECT_EQ(error.what(), expected);
+      }
+    }
+    if (::access(path.c_str(), F_OK) == 0) {
+      const std::vector<std::uint8_t> left = builder::readWholeFile(path);
+      EXPECT_EQ(std::count(left.begin(), left.end(), 0xFF), 0);
+    }
+  }
 }
 
 TEST(GameFile, RefusesWhatCannotBeOpenedForWriting) {
@@ -134,8 +226,8 @@ TEST(FieldAccess, FlagFieldsReadTheirWholeByte) {
   image.setField(kUnits, 0, 11, 1);  // Bit8
   testing::OpenGame open(image);
   EXPECT_EQ(readField(open.game, kUnits, 0, 4), 0x82u);
-  EXPECT_EQ(readFieldSigned(open.game, kUnits, 0, 4), 0x82);      // Bit1: 0..255
-  EXPECT_EQ(readFieldSigned(open.game, kUnits, 0, 11), -126);     // Bit8: -128..127
+  EXPECT_EQ(readFieldSigned(open.game, kUnits, 0, 4), 0x82);   // Bit1: 0..255
+  EXPECT_EQ(readFieldSigned(open.game, kUnits, 0, 11), -126);  // Bit8: -128..127
 }
 
 }  // namespace

@@ -22,9 +22,13 @@ struct StartupRun {
   RunResult result;
 };
 
-void run(StartupRun& r, const std::vector<std::string>& args) { r.result = runEditor(r.console, r.game, args); }
+void run(StartupRun& r, const std::vector<std::string>& args) {
+  r.result = runEditor(r.console, r.game, args);
+}
 
-std::string titleRowStart(const MemoryConsole& console) { return console.text(1, 1, 22); }
+std::string titleRowStart(const MemoryConsole& console) {
+  return console.text(1, 1, 22);
+}
 
 TEST(Startup, MissingFileShowsTheOpenErrorAndEndsWithStatusOne) {
   StartupRun r;
@@ -48,7 +52,8 @@ TEST(Startup, BadFilesGetTheirErrorScreenAndStayUnchanged) {
   GameImage truncated(3);
   truncated.bytes().resize(0x39000);  // holds the name but not the Houses table and beyond
   std::vector<std::uint8_t> random(300000);
-  for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<std::uint8_t>(i * 7919 + 13);
+  for (std::size_t i = 0; i < random.size(); ++i)
+    random[i] = static_cast<std::uint8_t>(i * 7919 + 13);
   GameImage renamed(3);
   renamed.bytes()[renamed.bytes().size() - 1] = 1;
   const std::vector<Case> cases{
@@ -63,7 +68,8 @@ TEST(Startup, BadFilesGetTheirErrorScreenAndStayUnchanged) {
     SCOPED_TRACE(c.error);
     const std::string path = testing::tempPath(c.name);
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(c.bytes.data()), static_cast<std::streamsize>(c.bytes.size()));
+        .write(reinterpret_cast<const char*>(c.bytes.data()),
+               static_cast<std::streamsize>(c.bytes.size()));
     StartupRun r;
     r.console.pushKey(' ');
     run(r, {path});
@@ -134,6 +140,20 @@ TEST(ResolveGameFileName, ArgumentsAndDefaults) {
     EXPECT_EQ(state.gameFileName, c.name);
     EXPECT_EQ(state.gameFilePath, c.path);
   }
+}
+
+// Another program cuts the game file short while the editor runs: the next key ends the
+// editor with the input/output error, and the file is not written beyond its new end.
+TEST(MainLoop, AKeyAfterTheFileWasCutShortEndsWithTheInputOutputError) {
+  testing::TestEditor t(GameImage(3));
+  ASSERT_EQ(::truncate(t.open.path.c_str(), 4096), 0);
+  try {
+    t.press('\r');  // would open the edit popup of the first unit
+    ADD_FAILURE() << "no IoError";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.what(), "\"" + t.open.path + "\": the game file was cut short to 4096 bytes");
+  }
+  EXPECT_EQ(t.bytes().size(), 4096u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "model/versions.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
 #include "values/value_text.h"
@@ -20,10 +21,12 @@ std::string tempPath(const std::string& name) {
   return directory + "/" + name;
 }
 
-OpenGame::OpenGame(const builder::GameImage& image, const std::string& name) : path(tempPath(name)) {
+OpenGame::OpenGame(const builder::GameImage& image, const std::string& name)
+    : path(tempPath(name)) {
   image.writeTo(path);
   if (!game.file.open(path)) throw std::runtime_error("cannot open " + path);
   game.versionIndex = image.versionIndex();
+  game.file.setRequiredSize(requiredFileSize(game.version()));
 }
 
 TestEditor::TestEditor(const builder::GameImage& image, const std::string& name)
