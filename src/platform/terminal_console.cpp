@@ -124,6 +124,9 @@ TerminalConsole::TerminalConsole() {
   intrflush(stdscr, FALSE);
   keypad(stdscr, TRUE);
   scrollok(stdscr, FALSE);
+  // A refresh is always finished, in as few writes as the library's buffer allows, instead
+  // of being checked for typed-ahead keys between lines: the screen is never left half drawn.
+  typeahead(-1);
   set_escdelay(kEscapeDelayMilliseconds);
   curs_set(1);
   setUpColours();

@@ -57,7 +57,7 @@ class GameImage {
 // Reads a whole file (to compare bytes in tests).
 std::vector<std::uint8_t> readWholeFile(const std::string& path);
 
-// A plausible sample of release 1.07-US with invented values.
-GameImage makeSampleImage();
+// A plausible sample of a release (3 = 1.07-US by default) with invented values.
+GameImage makeSampleImage(int versionIndex = 3);
 
 }  // namespace vorn::builder
