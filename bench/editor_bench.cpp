@@ -94,6 +94,24 @@ void BM_SectionChangeToFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_SectionChangeToFiles)->Unit(benchmark::kMicrosecond);
 
+// Enter on the "Parent file" field of a file opens its list of every PAK file among the
+// 676, and Escape closes it again: two keys per iteration.
+void BM_ParentFileListOpenAndClose(benchmark::State& state) {
+  BenchEditor b;
+  goToFiles(b);
+  b.press(key::Right);
+  b.press(key::Right);
+  for (int i = 0; i < 4; ++i) b.press(key::Down);
+  for (auto _ : state) {
+    b.console.pushKey(key::Enter);
+    handleKey(b.ed);
+    if (b.ed.view().focus != kPopupPane) state.SkipWithError("the list did not open");
+    b.console.pushKey(key::Escape);
+    handleKey(b.ed);
+  }
+}
+BENCHMARK(BM_ParentFileListOpenAndClose)->Unit(benchmark::kMicrosecond);
+
 void BM_FullRedraw(benchmark::State& state) {
   BenchEditor b;
   for (auto _ : state) redrawScreen(b.ed);

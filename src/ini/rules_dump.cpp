@@ -24,6 +24,20 @@ void appendItem(std::string& text, const Game& game, int section, int item) {
   }
 }
 
+// Room for the whole dump, so that the text is not copied again and again as it grows: a
+// field line is its label, " = " and a value text rarely longer than 30 characters.
+std::size_t estimatedDumpSize(const Game& game) {
+  constexpr std::size_t kFieldLineBytes = 64;
+  constexpr std::size_t kItemHeaderBytes = 40;
+  std::size_t bytes = 4096;
+  for (int section = kFirstSection; section <= kLastSection; ++section) {
+    const auto items = static_cast<std::size_t>(game.itemCount(section));
+    const auto fields = static_cast<std::size_t>(lastFieldIndex(section) + 1);
+    bytes += items * (kItemHeaderBytes + fields * kFieldLineBytes);
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::string rulesDumpHeaderText(const GameVersion& version) {
@@ -49,7 +63,9 @@ std::string rulesDumpPath(const Game& game, std::string_view gameFilePath) {
 
 std::string rulesDumpText(const Game& game) {
   const ReadBatch batch(game.file);
-  std::string text = rulesDumpHeaderText(game.version());
+  std::string text;
+  text.reserve(estimatedDumpSize(game));
+  text += rulesDumpHeaderText(game.version());
   // Sections in number order: the Movement section (-1), hidden on screen, comes first.
   for (int section = kFirstSection; section <= kLastSection; ++section) {
     appendLine(text, "");

@@ -2,6 +2,7 @@
 // types that fix each field's width, display and editor.
 #include "model/catalogue.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "values/value_names.h"
@@ -307,6 +308,18 @@ constexpr int recordBytes(int section) {
   return size;
 }
 
+// Where each field starts in its record: the widths of the fields before it, added up
+// once here rather than at every value read. Entry kFieldTableSize is the end of the table.
+constexpr auto kFieldStarts = [] {
+  std::array<std::array<int, kFieldTableSize + 1>, kSectionCount> starts{};
+  for (int s = 0; s < kSectionCount; ++s) {
+    const FieldTable& fields = *kSections[s].fields;
+    for (int f = 0; f < kFieldTableSize; ++f)
+      starts[s][f + 1] = starts[s][f] + widthOf(fields[f].type);
+  }
+  return starts;
+}();
+
 static_assert(recordBytes(kMovement) == 4);
 static_assert(recordBytes(kUnits) == 90);
 static_assert(recordBytes(kStructures) == 96);
@@ -417,6 +430,10 @@ int typeWidth(int code) {
 
 int lastFieldIndex(int section) {
   return kLastFieldIndexes[section + 1];
+}
+
+int fieldStartInRecord(int section, int field) {
+  return kFieldStarts[section + 1][std::clamp(field, 0, kFieldTableSize)];
 }
 
 }  // namespace vorn

@@ -94,10 +94,16 @@ const TypeDescription& typeDescription(int code);
 // Bytes a field of this type occupies: 0, 1, 2 or 4 (0 for -1 and unknown codes).
 int typeWidth(int code);
 
-inline bool isBitFlag(int type) { return type >= Bit1 && type <= Bit8; }
+inline bool isBitFlag(int type) {
+  return type >= Bit1 && type <= Bit8;
+}
 
 // Index of each section's last field, found by scanning down from entry 79 while the
 // entry is empty.
 int lastFieldIndex(int section);
+
+// The byte offset of field n in its section's record (n is clamped to 0..81; 81 gives the
+// size of the whole table's fields).
+int fieldStartInRecord(int section, int field);
 
 }  // namespace vorn

@@ -33,16 +33,17 @@ int fieldWidth(int section, int field) {
 }
 
 int fieldStart(int section, int n) {
-  int start = 0;
-  for (int f = 0; f < n && f < kFieldTableSize; ++f) start += fieldWidth(section, f);
-  return start;
+  return fieldStartInRecord(section, n);
 }
 
-int recordSize(int section) { return fieldStart(section, lastFieldIndex(section) + 1); }
+int recordSize(int section) {
+  return fieldStart(section, lastFieldIndex(section) + 1);
+}
 
 std::uint32_t fieldAddress(const Game& game, int section, int item, int field) {
   const std::uint32_t table = game.version().table(section).tableOffset;
-  return table + static_cast<std::uint32_t>(item) * static_cast<std::uint32_t>(recordSize(section)) +
+  return table +
+         static_cast<std::uint32_t>(item) * static_cast<std::uint32_t>(recordSize(section)) +
          static_cast<std::uint32_t>(fieldStart(section, field));
 }
 
