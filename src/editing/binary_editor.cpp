@@ -34,7 +34,9 @@ std::string editedHexText(const EditorContext& ed) {
 
 // The value the field had when the popup opened, so that a full redraw shows the same
 // old value after bits were toggled.
-std::string& openingValue(EditorContext& ed) { return ed.view().binaryOldValue; }
+std::string& openingValue(EditorContext& ed) {
+  return ed.view().binaryOldValue;
+}
 
 }  // namespace
 

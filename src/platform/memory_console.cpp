@@ -2,7 +2,9 @@
 
 namespace vorn {
 
-MemoryConsole::MemoryConsole() { clearScreen(); }
+MemoryConsole::MemoryConsole() {
+  clearScreen();
+}
 
 void MemoryConsole::moveTo(int column, int row) {
   if (column < 1 || column > kScreenColumns || row < 1 || row > kScreenRows) {
@@ -59,7 +61,9 @@ void MemoryConsole::pushBurst(std::string_view bytes) {
   }
 }
 
-std::string MemoryConsole::rowText(int row) const { return text(1, row, kScreenColumns); }
+std::string MemoryConsole::rowText(int row) const {
+  return text(1, row, kScreenColumns);
+}
 
 std::string MemoryConsole::text(int column, int row, int length) const {
   std::string result;

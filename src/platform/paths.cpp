@@ -8,7 +8,9 @@ namespace vorn {
 
 namespace {
 
-std::size_t lastDelimiter(std::string_view path) { return path.find_last_of("\\/:"); }
+std::size_t lastDelimiter(std::string_view path) {
+  return path.find_last_of("\\/:");
+}
 
 std::string currentDirectory() {
   std::vector<char> buffer(4096);

@@ -33,10 +33,14 @@ struct FrameCharSet {
   std::uint8_t moreAbove, moreBelow;
 };
 
-inline constexpr FrameCharSet singleFrame{0xDA, 0xBF, 0xC0, 0xD9, 0xC4, 0xB3, 0xC2, 0xC1, 0x18, 0x19};
-inline constexpr FrameCharSet doubleFrame{0xC9, 0xBB, 0xC8, 0xBC, 0xCD, 0xBA, 0xCB, 0xCA, 0x18, 0x19};
+inline constexpr FrameCharSet singleFrame{0xDA, 0xBF, 0xC0, 0xD9, 0xC4,
+                                          0xB3, 0xC2, 0xC1, 0x18, 0x19};
+inline constexpr FrameCharSet doubleFrame{0xC9, 0xBB, 0xC8, 0xBC, 0xCD,
+                                          0xBA, 0xCB, 0xCA, 0x18, 0x19};
 
-inline const FrameCharSet& frameChars(bool isDouble) { return isDouble ? doubleFrame : singleFrame; }
+inline const FrameCharSet& frameChars(bool isDouble) {
+  return isDouble ? doubleFrame : singleFrame;
+}
 
 struct Rect {
   int left, top, right, bottom;
@@ -65,7 +69,9 @@ inline constexpr std::array<FrameRect, 6> paneFrame{{
 }};
 inline constexpr std::array<int, 6> paneDivider{0, -1, -1, 29, -1, -1};
 
-inline constexpr int paneRows(int pane) { return paneArea[pane].bottom - paneArea[pane].top + 1; }
+inline constexpr int paneRows(int pane) {
+  return paneArea[pane].bottom - paneArea[pane].top + 1;
+}
 
 // The value column of the field pane: columns 59..79.
 inline constexpr int valueColumn = paneArea[3].left + paneDivider[3];

@@ -17,7 +17,9 @@ inline constexpr PopupRect versionInfoRect{15, 7, 52, 11};
 inline constexpr PopupRect exportRect{10, 10, 62, 7};
 inline constexpr PopupRect profileLoadRect{10, 10, 62, 7};
 // The help of a field with n lines (1..8) is centred around row 12.
-inline constexpr PopupRect fieldHelpRect(int lines) { return {13, 11 - lines / 2, 56, lines + 4}; }
+inline constexpr PopupRect fieldHelpRect(int lines) {
+  return {13, 11 - lines / 2, 56, lines + 4};
+}
 
 void openInfoPopup(EditorContext& ed, const PopupRect& rect);
 void closeInfoPopup(EditorContext& ed);

@@ -53,7 +53,9 @@ void drawFrame(Console& console, int x, int y, int width, int height, int divide
   parkCursor(console);
 }
 
-void parkCursor(Console& console) { console.moveTo(kScreenColumns, kScreenRows); }
+void parkCursor(Console& console) {
+  console.moveTo(kScreenColumns, kScreenRows);
+}
 
 void writeAt(Console& console, int x, int y, std::string_view text) {
   console.moveTo(x, y);
@@ -74,6 +76,8 @@ void setRowColours(EditorContext& ed, int pane, int row) {
   }
 }
 
-void setDefaultColours(Console& console) { setColours(console, activeTextColour); }
+void setDefaultColours(Console& console) {
+  setColours(console, activeTextColour);
+}
 
 }  // namespace vorn

@@ -9,7 +9,9 @@ namespace vorn {
 
 namespace {
 
-PaneState& focusedPane(EditorContext& ed) { return ed.view().pane(ed.view().focus); }
+PaneState& focusedPane(EditorContext& ed) {
+  return ed.view().pane(ed.view().focus);
+}
 
 }  // namespace
 

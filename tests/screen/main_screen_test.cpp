@@ -35,8 +35,8 @@ GameImage firstScreenFixture() {
   image.setName(kUnits, 1, "'Thopter");
   image.setField(kUnits, 0, 0, 120);
   image.setField(kUnits, 0, 2, 0xFFFF);
-  image.setField(kUnits, 0, 4, 1);       // Generate shadow
-  image.setField(kUnits, 0, 20, 128);    // Infantry spawn chance
+  image.setField(kUnits, 0, 4, 1);     // Generate shadow
+  image.setField(kUnits, 0, 20, 128);  // Infantry spawn chance
   return image;
 }
 
@@ -50,38 +50,55 @@ TEST(MainScreen, FirstScreenOfARelease) {
   const MemoryConsole& c = t.console;
 
   const std::vector<std::pair<std::string, std::string>> fields{
-      {"Short name ID", "120"},          {"Name string reference", "Carryall"},
-      {"Long name ID", "-1"},            {"MVX filename string ref", "<no reference>"},
-      {"Generate shadow", "Yes"},        {"Is factory            *", "No"},
-      {"(Unused bit flag 03)", "No"},    {"No concrete needed    *", "No"},
-      {"Can receive airdrops  *", "No"}, {"Worm camouflage", "No"},
-      {"Has a rotating turret", "No"},   {"Can be captured       *", "No"},
-      {"Pick up for repairs", "No"},     {"No death message", "No"},
-      {"TAB selects this", "No"},        {"Full CPU outside screen", "No"},
-      {"Can target air units", "No"},    {"Is a priority target", "No"},
-      {"(Unused bit flag 07)", "No"},    {"(Unused bit flag 08)", "No"},
+      {"Short name ID", "120"},
+      {"Name string reference", "Carryall"},
+      {"Long name ID", "-1"},
+      {"MVX filename string ref", "<no reference>"},
+      {"Generate shadow", "Yes"},
+      {"Is factory            *", "No"},
+      {"(Unused bit flag 03)", "No"},
+      {"No concrete needed    *", "No"},
+      {"Can receive airdrops  *", "No"},
+      {"Worm camouflage", "No"},
+      {"Has a rotating turret", "No"},
+      {"Can be captured       *", "No"},
+      {"Pick up for repairs", "No"},
+      {"No death message", "No"},
+      {"TAB selects this", "No"},
+      {"Full CPU outside screen", "No"},
+      {"Can target air units", "No"},
+      {"Is a priority target", "No"},
+      {"(Unused bit flag 07)", "No"},
+      {"(Unused bit flag 08)", "No"},
   };
   // "Infantry spawn chance" is field 20: the 21st, just below the window.
   std::vector<std::string> rows(26);
   rows[1] = H1 + H1 + " Vorn II Editor 1.0 " + times(H1, 43) + " by Brannick " + H1 + H1;
   rows[2] = pad(" File: [VORN2.EXE]", 58) + "Vorn Version: 1.07-US ";
-  rows[3] = "\xC9" + times(H1, 25) + "\xBB" + "\xDA" + times(H, 27) + "\xC2" + times(H, 23) + "\xBF";
+  rows[3] =
+      "\xC9" + times(H1, 25) + "\xBB" + "\xDA" + times(H, 27) + "\xC2" + times(H, 23) + "\xBF";
   const std::vector<std::string> sections{"Units", "Structures", "Houses"};
   for (int r = 0; r < 3; ++r) {
     rows[4 + r] = V2 + (r == 2 ? "\x19" : " ") + pad(" " + sections[r], 23) + " " + V2 + V +
                   (r == 19 ? "\x19" : " ") + fieldPart(fields[r].first, fields[r].second) + V;
   }
-  rows[7] = "\xC8" + times(H1, 25) + "\xBC" + V + " " + fieldPart(fields[3].first, fields[3].second) + V;
-  rows[8] = "\xDA" + times(H, 25) + "\xBF" + V + " " + fieldPart(fields[4].first, fields[4].second) + V;
+  rows[7] =
+      "\xC8" + times(H1, 25) + "\xBC" + V + " " + fieldPart(fields[3].first, fields[3].second) + V;
+  rows[8] =
+      "\xDA" + times(H, 25) + "\xBF" + V + " " + fieldPart(fields[4].first, fields[4].second) + V;
   for (int r = 0; r < 15; ++r) {
     const std::string name = r == 0 ? "Carryall" : r == 1 ? "'Thopter" : "<no reference>";
     const int field = 5 + r;
     rows[9 + r] = V + (r == 14 ? "\x19" : " ") + pad(" " + name, 23) + " " + V + V +
-                  (field == 19 ? "\x19" : " ") + fieldPart(fields[field].first, fields[field].second) + V;
+                  (field == 19 ? "\x19" : " ") +
+                  fieldPart(fields[field].first, fields[field].second) + V;
   }
-  rows[24] = "\xC0" + times(H, 25) + "\xD9" + "\xC0" + times(H, 27) + "\xC1" + times(H, 23) + "\xD9";
-  rows[25] = pad(" F1=help F2/F3/F4/F5=bin/hex/[d/D]ec F7/F8=save/load ini  F10=ini dump F12=info", 80);
-  for (int row = 1; row <= 25; ++row) EXPECT_EQ(c.rowText(row), rows[row]) << "row " << row << "\n" << c.screenDump();
+  rows[24] =
+      "\xC0" + times(H, 25) + "\xD9" + "\xC0" + times(H, 27) + "\xC1" + times(H, 23) + "\xD9";
+  rows[25] =
+      pad(" F1=help F2/F3/F4/F5=bin/hex/[d/D]ec F7/F8=save/load ini  F10=ini dump F12=info", 80);
+  for (int row = 1; row <= 25; ++row)
+    EXPECT_EQ(c.rowText(row), rows[row]) << "row " << row << "\n" << c.screenDump();
 
   // Colours: the focused section pane and its cursor row, the dimmed panes.
   auto colours = [&](int col, int row) {
@@ -90,7 +107,7 @@ TEST(MainScreen, FirstScreenOfARelease) {
   using P = std::pair<int, int>;
   EXPECT_EQ(colours(1, 1), P(kLightGrey, kBlue));
   EXPECT_EQ(colours(2, 2), P(kLightGrey, kBlue));
-  EXPECT_EQ(colours(64, 2), P(kWhite, kBlue));      // the "V" of Version
+  EXPECT_EQ(colours(64, 2), P(kWhite, kBlue));  // the "V" of Version
   EXPECT_EQ(colours(63, 2), P(kLightGrey, kBlue));
   EXPECT_EQ(colours(1, 3), P(kWhite, kBlue));       // focused frame
   EXPECT_EQ(colours(28, 3), P(kLightGrey, kBlue));  // unfocused frame
@@ -104,9 +121,9 @@ TEST(MainScreen, FirstScreenOfARelease) {
   for (int col = 58; col <= 78; ++col) EXPECT_EQ(colours(col, 4), P(kWhite, kBlack)) << col;
   EXPECT_EQ(colours(79, 4), P(kWhite, kBlack));  // the cursor row was drawn again alone
   EXPECT_EQ(colours(59, 5), P(kLightGrey, kBlue));
-  EXPECT_EQ(colours(3, 25), P(kLightGrey, kBlue));   // "F1="
-  EXPECT_EQ(colours(5, 25), P(kWhite, kBlue));       // "h"
-  EXPECT_EQ(colours(64, 25), P(kWhite, kBlue));      // the "n" of "F10=ini"
+  EXPECT_EQ(colours(3, 25), P(kLightGrey, kBlue));  // "F1="
+  EXPECT_EQ(colours(5, 25), P(kWhite, kBlue));      // "h"
+  EXPECT_EQ(colours(64, 25), P(kWhite, kBlue));     // the "n" of "F10=ini"
   EXPECT_EQ(c.cursorColumn(), 80);
   EXPECT_EQ(c.cursorRow(), 25);
   EXPECT_EQ(c.foreground(), kWhite);

@@ -44,22 +44,34 @@ TEST(Navigation, MovesAndScrollsByTheRules) {
       {"section pane scrolls",
        0,
        1,
-       {{key::Down, {1, 0, 1}}, {key::Down, {1, 0, 2}}, {key::Down, {1, 1, 2}}, {key::End, {1, 5, 2}},
-        {key::Home, {1, 0, 0}}, {key::Up, {1, 0, 0}}}},
+       {{key::Down, {1, 0, 1}},
+        {key::Down, {1, 0, 2}},
+        {key::Down, {1, 1, 2}},
+        {key::End, {1, 5, 2}},
+        {key::Home, {1, 0, 0}},
+        {key::Up, {1, 0, 0}}}},
       {"27 units page by page",
        0,
        2,
-       {{key::PageDown, {2, 0, 14}}, {key::PageDown, {2, 12, 14}}, {key::PageDown, {2, 12, 14}},
-        {key::PageUp, {2, 12, 0}}, {key::Home, {2, 0, 0}}}},
+       {{key::PageDown, {2, 0, 14}},
+        {key::PageDown, {2, 12, 14}},
+        {key::PageDown, {2, 12, 14}},
+        {key::PageUp, {2, 12, 0}},
+        {key::Home, {2, 0, 0}}}},
       {"74 unit fields",
        0,
        3,
-       {{key::PageDown, {3, 0, 19}}, {key::PageDown, {3, 19, 19}}, {key::End, {3, 54, 19}},
+       {{key::PageDown, {3, 0, 19}},
+        {key::PageDown, {3, 19, 19}},
+        {key::End, {3, 54, 19}},
         {key::Home, {3, 0, 0}}}},
       {"a list that fits never scrolls",
        4,
        3,
-       {{key::End, {3, 0, 4}}, {key::Down, {3, 0, 4}}, {key::PageDown, {3, 0, 4}}, {key::Up, {3, 0, 3}}}},
+       {{key::End, {3, 0, 4}},
+        {key::Down, {3, 0, 4}},
+        {key::PageDown, {3, 0, 4}},
+        {key::Up, {3, 0, 3}}}},
   };
   for (const NavigationCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -113,8 +125,9 @@ TEST(Navigation, ChangingSectionResetsTheOtherPanesChangingItemKeepsTheFieldCurs
 
 TEST(Navigation, FocusCyclesThroughTheThreePanes) {
   TestEditor t{GameImage(3)};
-  const std::vector<std::pair<std::uint8_t, int>> steps{
-      {key::Right, 2}, {key::Right, 3}, {key::Right, 1}, {key::Left, 3}, {key::Left, 2}, {key::Left, 1}};
+  const std::vector<std::pair<std::uint8_t, int>> steps{{key::Right, 2}, {key::Right, 3},
+                                                        {key::Right, 1}, {key::Left, 3},
+                                                        {key::Left, 2},  {key::Left, 1}};
   for (const auto& [scan, focus] : steps) {
     t.pressExtended(scan);
     EXPECT_EQ(t.ed.view().focus, focus);
@@ -137,8 +150,9 @@ TEST(KeyDispatch, KeysWithoutMeaningChangeNothing) {
   };
   // Alt+x arrives as 0 followed by the code of x; F6 has no meaning; letters in the
   // section pane do not open the edit popup.
-  for (const Key& k : {Key{true, 0x78}, Key{true, key::F6}, Key{true, key::Ignored}, Key{false, 'q'},
-                       Key{false, 'D'}, Key{false, key::Enter}, Key{false, 0xFF}}) {
+  for (const Key& k :
+       {Key{true, 0x78}, Key{true, key::F6}, Key{true, key::Ignored}, Key{false, 'q'},
+        Key{false, 'D'}, Key{false, key::Enter}, Key{false, 0xFF}}) {
     if (k.extended) {
       t.pressExtended(k.code);
     } else {

@@ -22,11 +22,11 @@ namespace vorn {
 namespace {
 
 using builder::GameImage;
-using testing::TestEditor;
 using testing::FieldRef;
 using testing::firstFieldOfType;
 using testing::openList;
 using testing::placeCursors;
+using testing::TestEditor;
 
 constexpr int kDemo = 0;
 constexpr int kUs107 = 3;

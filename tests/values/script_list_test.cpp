@@ -18,17 +18,19 @@ namespace vorn {
 namespace {
 
 using builder::GameImage;
-using testing::TestEditor;
 using testing::FieldRef;
 using testing::firstFieldOfType;
 using testing::openList;
 using testing::placeCursors;
+using testing::TestEditor;
 
 constexpr int kUs107 = 3;
 constexpr int kItem = 4;
 constexpr std::uint16_t kFiller = 0xF314;
 
-int animScriptField() { return firstFieldOfType(AnimScript).field; }
+int animScriptField() {
+  return firstFieldOfType(AnimScript).field;
+}
 
 std::string padded(std::string text, std::size_t width) {
   text.resize(width, ' ');

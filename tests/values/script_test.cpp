@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "builder/game_file_builder.h"
-#include "support/game_fixture.h"
 #include "support/field_lookup.h"
+#include "support/game_fixture.h"
 
 namespace vorn {
 namespace {

@@ -20,11 +20,11 @@ namespace vorn {
 namespace {
 
 using builder::GameImage;
-using testing::TestEditor;
 using testing::FieldRef;
 using testing::firstFieldOfType;
 using testing::openList;
 using testing::placeCursors;
+using testing::TestEditor;
 
 constexpr int kUs107 = 3;
 constexpr int kItem = 2;

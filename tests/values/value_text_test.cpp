@@ -7,8 +7,8 @@
 
 #include "builder/game_file_builder.h"
 #include "model/catalogue.h"
-#include "support/game_fixture.h"
 #include "support/field_lookup.h"
+#include "support/game_fixture.h"
 
 namespace vorn {
 namespace {
@@ -47,9 +47,9 @@ void expectTexts(const TextCase& c) {
 
 TEST(ValueText, NumbersAreSignExtendedFromTheFieldWidth) {
   const TextCase cases[] = {
-      {Dword, 0xFFFFFFFB, "-5", "-5"},    {Dword, 0x80000000, "-2147483648", "-2147483648"},
-      {SignedByte, 0xFF, "-1", "-1"},     {SignedByte, 0x7F, "127", "127"},
-      {Word, 0xFFFE, "-2", "-2"},         {Word, 300, "300", "300"},
+      {Dword, 0xFFFFFFFB, "-5", "-5"}, {Dword, 0x80000000, "-2147483648", "-2147483648"},
+      {SignedByte, 0xFF, "-1", "-1"},  {SignedByte, 0x7F, "127", "127"},
+      {Word, 0xFFFE, "-2", "-2"},      {Word, 300, "300", "300"},
   };
   for (const TextCase& c : cases) expectTexts(c);
 }

@@ -12,7 +12,9 @@ namespace vorn::builder {
 
 namespace {
 
-const GameVersion& versionAt(int index) { return versionCatalogue().at(index); }
+const GameVersion& versionAt(int index) {
+  return versionCatalogue().at(index);
+}
 
 }  // namespace
 
@@ -88,12 +90,14 @@ void GameImage::setBytes(std::uint32_t offset, std::span<const std::uint8_t> dat
 }
 
 void GameImage::setLittleEndian(std::uint32_t offset, std::uint32_t value, int count) {
-  for (int i = 0; i < count; ++i) bytes_.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+  for (int i = 0; i < count; ++i)
+    bytes_.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 std::uint32_t GameImage::littleEndian(std::uint32_t offset, int count) const {
   std::uint32_t value = 0;
-  for (int i = 0; i < count; ++i) value |= static_cast<std::uint32_t>(bytes_.at(offset + i)) << (8 * i);
+  for (int i = 0; i < count; ++i)
+    value |= static_cast<std::uint32_t>(bytes_.at(offset + i)) << (8 * i);
   return value;
 }
 
@@ -102,15 +106,15 @@ void GameImage::nameAllItems() {
     if (sectionDef(section).nameField < 0) continue;
     const int count = versionAt(versionIndex_).table(section).itemCount;
     for (int item = 0; item < count; ++item) {
-      setName(section, item,
-              std::string(sectionDef(section).label) + " " + std::to_string(item));
+      setName(section, item, std::string(sectionDef(section).label) + " " + std::to_string(item));
     }
   }
 }
 
 void GameImage::writeTo(const std::string& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
+  out.write(reinterpret_cast<const char*>(bytes_.data()),
+            static_cast<std::streamsize>(bytes_.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
