@@ -4,7 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
 
 #include "model/versions.h"
 #include "shell/main_loop.h"
@@ -13,12 +17,34 @@
 
 namespace vorn::testing {
 
+namespace {
+
+// The directories made by tempPath, removed with everything in them when the tests end.
+struct TemporaryDirectories {
+  TemporaryDirectories() = default;
+  TemporaryDirectories(const TemporaryDirectories&) = delete;
+  TemporaryDirectories& operator=(const TemporaryDirectories&) = delete;
+  ~TemporaryDirectories() {
+    for (const std::string& directory : made) {
+      std::error_code ignored;
+      std::filesystem::permissions(directory, std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::add, ignored);
+      std::filesystem::remove_all(directory, ignored);
+    }
+  }
+  std::vector<std::string> made;
+};
+
+}  // namespace
+
+// Each path lies in a directory of its own, made fresh, so that nothing a test (or an earlier
+// run whose process id came round again) left behind can be seen by another.
 std::string tempPath(const std::string& name) {
-  static std::atomic<int> counter{0};
-  const std::string directory = ::testing::TempDir() + "vorn2-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(counter++);
-  ::mkdir(directory.c_str(), 0700);
-  return directory + "/" + name;
+  static TemporaryDirectories directories;
+  std::string pattern = ::testing::TempDir() + "vorn2-" + std::to_string(::getpid()) + "-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make " + pattern);
+  directories.made.push_back(pattern);
+  return pattern + "/" + name;
 }
 
 OpenGame::OpenGame(const builder::GameImage& image, const std::string& name)
