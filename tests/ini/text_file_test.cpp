@@ -3,11 +3,9 @@
 #include "ini/text_file.h"
 
 #include <dirent.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,11 +13,11 @@
 #include <csignal>
 #include <cstring>
 #include <fstream>
-#include <functional>
 
 #include "builder/game_file_builder.h"
 #include "model/game_file.h"
 #include "support/game_fixture.h"
+#include "support/unprivileged.h"
 
 namespace vorn {
 namespace {
@@ -169,53 +167,8 @@ TEST(TextFile, PathsThatCannotBeWrittenThrowNamingTheFile) {
             "\"" + nowhere + "\": open: " + std::strerror(ENOENT));
 }
 
-// The user "nobody": the superuser may write into any directory, so a test of a directory
-// without write permission gives the directory and its files to this user and does the write
-// as this user in a child process.
-constexpr uid_t kUnprivilegedId = 65534;
-
-void giveToUnprivilegedUser(const std::string& path) {
-  if (::geteuid() == 0) {
-    ASSERT_EQ(::chown(path.c_str(), kUnprivilegedId, kUnprivilegedId), 0);
-  }
-}
-
-// The text that work returns, computed as the unprivileged user when the tests run as the
-// superuser (in a child process that hands it back through a pipe), else in this process.
-std::string asUnprivilegedUser(const std::function<std::string()>& work) {
-  if (::geteuid() != 0) return work();
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return "pipe failed";
-  const pid_t child = ::fork();
-  if (child < 0) return "fork failed";
-  if (child == 0) {
-    ::close(pipeEnds[0]);
-    std::string result = "cannot drop the superuser's rights";
-    if (::setgroups(0, nullptr) == 0 && ::setgid(kUnprivilegedId) == 0 &&
-        ::setuid(kUnprivilegedId) == 0) {
-      try {
-        result = work();
-      } catch (...) {
-        result = "unexpected exception";
-      }
-    }
-    const ssize_t ignored = ::write(pipeEnds[1], result.data(), result.size());
-    static_cast<void>(ignored);
-    ::_exit(0);
-  }
-  ::close(pipeEnds[1]);
-  std::string result;
-  char buffer[512];
-  ssize_t got = 0;
-  while ((got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0) {
-    result.append(buffer, static_cast<std::size_t>(got));
-  }
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child process failed";
-  return result;
-}
+using testing::asUnprivilegedUser;
+using testing::giveToUnprivilegedUser;
 
 TEST(TextFile, AReadOnlyDirectoryKeepsTheOldFile) {
   const std::string path = testing::tempPath("rules.ini");
