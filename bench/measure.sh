@@ -12,6 +12,7 @@ build=$(readlink -f "${1:-build}")
 editor=$build/vorn2edit
 work=$(mktemp -d)
 socket="vorn2measure-$$"
+sessions=0
 trap 'tmux -L "$socket" kill-server >/dev/null 2>&1; rm -rf "$work"' EXIT
 cd "$work" || exit 1
 "$build/make_sample" --release 1.07-EU VORN2.EXE || exit 1
@@ -60,6 +61,9 @@ session() {
   local moves=$1
   shift
   tm kill-server >/dev/null 2>&1
+  # A fresh server for every session, so that one still shutting down cannot take the next.
+  sessions=$((sessions + 1))
+  socket="vorn2measure-$$-$sessions"
   tm -f /dev/null new-session -d -s m -x 80 -y 25 \
     "cd '$work' && TERM=xterm-256color $* '$editor' VORN2.EXE; sleep 600"
   tm set-option -g escape-time 0 >/dev/null
@@ -69,7 +73,14 @@ session() {
   key F11
   key Right
   key Right
-  for ((i = 0; i < moves; ++i)); do key Down; key Up; done
+  # Slowly enough that every move is handled on its own even under strace: keys that
+  # arrive together count once.
+  for ((i = 0; i < moves; ++i)); do
+    key Down
+    sleep 0.25
+    key Up
+    sleep 0.25
+  done
   key Escape
   wait_for "Have fun" || return 1
 }
