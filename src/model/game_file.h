@@ -1,11 +1,12 @@
 // Byte access to the open game executable. Every value is read from the file when it is
-// asked for. A value of 1 to 4 bytes is read with one positioned read and written with one
+// asked for, with one positioned read, and a value of 1 to 4 bytes is written with one
 // positioned write, so neither a crash nor another program ever sees half a value.
 //
 // Drawing a pane or writing a dump reads hundreds of values; a ReadBatch around such work
-// reads each 4 KiB block of the file it touches once, with the size asked for once, and
-// forgets them all when it ends. Batches never outlive the drawing or the dump they serve,
-// so a value shown after the next key is read from the file again.
+// reads each 4 KiB block of the file it touches once (a value across two blocks from both),
+// with the size asked for once, and forgets them all when it ends. Batches never outlive
+// the drawing or the dump they serve, so a value shown after the next key is read from the
+// file again.
 #pragma once
 
 #include <array>
